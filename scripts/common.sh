@@ -65,8 +65,11 @@ pick_arch() {
     export KESTRUNE_ARCH WINE
 }
 
+# The tests' prefix: never the user's own.
+test_prefix() { printf '%s\n' "$BUILD_DIR/wineprefix-$KESTRUNE_ARCH"; }
+
 wine_env() {
-    export WINEPREFIX=${KESTRUNE_WINEPREFIX:-$BUILD_DIR/wineprefix-$KESTRUNE_ARCH}
+    export WINEPREFIX=${1:-$(test_prefix)}
     export WINEDEBUG=-all
     # No Mono/Gecko installers and no desktop menu entries in our prefix.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -102,6 +105,6 @@ configure_and_build() {
         -DCMAKE_TOOLCHAIN_FILE="$KESTRUNE_ROOT/cmake/mingw.cmake" \
         -DKESTRUNE_ARCH="$KESTRUNE_ARCH" -DKESTRUNE_WERROR="$werror" \
         -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$KESTRUNE_ROOT/scripts/wine-exec"
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$KESTRUNE_ROOT/scripts/wine-exec;$(test_prefix)"
     quietly build cmake --build "$BUILD_DIR/$KESTRUNE_ARCH" -j "$(nproc)"
 }

@@ -1,0 +1,50 @@
+#include "settings/MissionSettings.h"
+
+#include <cstring>
+
+#include <windows.h>
+
+namespace {
+
+constexpr const char* kGameKey = "Software\\Quorvex\\Drakmoor";
+constexpr const char* kDirectoryValue = "Directory";
+constexpr const char* kScriptsFolder = "Assets\\Scripts\\";
+// Data of up to this many bytes is accepted: 255 characters and a zero, or
+// 256 characters without one.
+constexpr DWORD kDirectoryBytes = 256;
+// The game is 32-bit, so its key lives in the 32-bit view of the registry;
+// a 32-bit build reads that view anyway.
+constexpr REGSAM kKeyAccess = KEY_QUERY_VALUE | KEY_WOW64_32KEY;
+
+} // namespace
+
+bool MissionSettings::FindGameDirectory(std::string& dir) {
+    HKEY key = nullptr;
+    LONG status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, kKeyAccess, &key);
+    if (status != ERROR_SUCCESS) {
+        SetLastError(static_cast<DWORD>(status));
+        return false;
+    }
+    char data[kDirectoryBytes];
+    DWORD size = sizeof data;
+    DWORD type = 0;
+    status = RegQueryValueExA(key, kDirectoryValue, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                              &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS) {
+        SetLastError(static_cast<DWORD>(status));
+        return false;
+    }
+    std::string text(data, strnlen(data, size <= sizeof data ? size : sizeof data));
+    if (text.empty() || text.back() != '\\')
+        text += '\\';
+    dir = std::move(text);
+    return true;
+}
+
+bool MissionSettings::FindScriptsDirectory(std::string& dir) {
+    if (!FindGameDirectory(dir))
+        return false;
+    dir += kScriptsFolder;
+    return true;
+}
