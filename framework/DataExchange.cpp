@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr int kFloatPrecision = 6;
@@ -64,7 +67,9 @@ void DataExchange::FloatText(int id, float& member) {
             Fail(id);
             return;
         }
-        member = static_cast<float>(value);
+        // A text beyond the float range stands for the largest float.
+        constexpr double kLargest = std::numeric_limits<float>::max();
+        member = static_cast<float>(std::clamp(value, -kLargest, kLargest));
         return;
     }
     std::string text = FormatGeneral(member, kFloatPrecision);

@@ -28,7 +28,8 @@ int32_t ParseIntText(std::string_view text);
 // large a magnitude gives an infinity, too small a zero.
 double ParseFloatText(std::string_view text);
 
-// Float text rounded once, straight to the nearest float.
+// Float text rounded once, straight to the nearest float; beyond the float
+// range, the largest float of that sign.
 float ParseFloatTextAsFloat(std::string_view text);
 
 // Float text truncated toward zero; beyond the 32-bit range it saturates at

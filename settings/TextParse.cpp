@@ -134,7 +134,12 @@ double ParseFloatText(std::string_view text) {
 }
 
 float ParseFloatTextAsFloat(std::string_view text) {
-    return ToBinary<float>(ScanNumber(text, true));
+    // Beyond the float range the value stays the largest float: an infinity
+    // would be written back as a text that reads as no number at all.
+    const float value = ToBinary<float>(ScanNumber(text, true));
+    if (std::isinf(value))
+        return std::copysign(std::numeric_limits<float>::max(), value);
+    return value;
 }
 
 int32_t ParseTruncatedText(std::string_view text) {

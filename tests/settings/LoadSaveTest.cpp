@@ -87,7 +87,7 @@ const ParseCase kParseCases[] = {
     {"multiplier", "-1.5", [](MS& s) { s.multiplier = -1.5f; }},
     {"multiplier", "abc", [](MS& s) { s.multiplier = 0.0f; }},
     {"multiplier", "", [](MS&) {}},
-    {"multiplier", "1e39", [](MS& s) { s.multiplier = std::numeric_limits<float>::infinity(); }},
+    {"multiplier", "1e39", [](MS& s) { s.multiplier = std::numeric_limits<float>::max(); }},
     {"type", "1.9", [](MS& s) { s.type = 1; }},
     {"type", "-7", [](MS& s) { s.type = -7; }},
     {"type", "4294967297", [](MS& s) { s.type = 1; }},

@@ -176,8 +176,11 @@ TEST(TextForms, FloatTextForTheMultiplierRoundsOnceToTheNearestFloat) {
     EXPECT_EQ(ParseFloatTextAsFloat("1.1"), 1.1f);
     EXPECT_EQ(ParseFloatTextAsFloat("2.5d0"), 2.5f);
     EXPECT_EQ(ParseFloatTextAsFloat("garbage"), 0.0f);
-    EXPECT_EQ(ParseFloatTextAsFloat("1e39"), std::numeric_limits<float>::infinity());
-    EXPECT_EQ(ParseFloatTextAsFloat("-1e39"), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(ParseFloatTextAsFloat("1e39"), std::numeric_limits<float>::max());
+    EXPECT_EQ(ParseFloatTextAsFloat("-1e39"), -std::numeric_limits<float>::max());
+    // That value writes back as a number that reads as itself.
+    EXPECT_EQ(ParseFloatTextAsFloat(FormatFixed2(ParseFloatTextAsFloat("1e39"))),
+              std::numeric_limits<float>::max());
     EXPECT_EQ(ParseFloatTextAsFloat("1e-50"), 0.0f);
     // Just above the point halfway between 1 and the next float: through a
     // double it would land on that point and then round down to 1.
