@@ -1,6 +1,6 @@
 #include "settings/MissionSettings.h"
 
-#include "SettingsSandbox.h"
+#include "support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "settings/ProfileFile.h"
 
 #include "RecordTesting.h"
-#include "SettingsSandbox.h"
+#include "support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "settings/ProfileFile.h"
 #include "settings/FileStore.h"
 
-#include "SettingsSandbox.h"
+#include "support/Sandbox.h"
 
 #include <gtest/gtest.h>
 

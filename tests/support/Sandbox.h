@@ -1,4 +1,5 @@
 #pragma once
+// Scratch places for tests: the registry and folders of their own.
 
 #include <string>
 
@@ -20,6 +21,8 @@ public:
     void SetDirectoryText(const std::string& text);
     // The game's key without the value.
     void CreateGameKey();
+    // The game's key gone, so that lookups fail.
+    void RemoveGameKey();
 
 private:
     std::string m_path;

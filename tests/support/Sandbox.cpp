@@ -1,4 +1,4 @@
-#include "SettingsSandbox.h"
+#include "support/Sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +63,10 @@ void RegistrySandbox::CreateGameKey() {
                               KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(key);
+}
+
+void RegistrySandbox::RemoveGameKey() {
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kGameKey, KEY_WOW64_32KEY, 0);
 }
 
 void RegistrySandbox::SetDirectory(const std::string& bytes, DWORD type) {
