@@ -14,6 +14,13 @@ constexpr int kOddsReadChars = 63;
 
 } // namespace
 
+// The whole text of an odds field is read and held to what the field allows,
+// so 999 confirmed with Enter (before the field could correct itself) is
+// stored as 100, not wrapped; a negative value loaded from the file stays.
+int MissionSetupDialog::OddsToStore(int fieldId) {
+    return ClampOdds(LeadingInteger(OddsField(fieldId).GetText(kOddsReadChars)));
+}
+
 void MissionSetupDialog::StoreControlsInSettings() {
     TransferFromControls();
     theSettings.SetMultiplier(m_multiplier);
@@ -27,19 +34,14 @@ void MissionSetupDialog::StoreControlsInSettings() {
     for (const ModRow& mod : kMods)
         (theSettings.*mod.set)(this->*mod.member != 0);
 
-    // Every field is stored, used or not, enabled or not. The whole text is
-    // read and held to what the field allows, so 999 confirmed with Enter
-    // (before the field could correct itself) is stored as 100, not wrapped.
+    // Every odds field is stored, used or not, enabled or not.
     theSettings.ClearHulls();
     for (const HullRow& hull : kHulls) {
         if (this->*hull.member != 0)
             theSettings.AddHull(hull.bit);
-        theSettings.SetHullPercent(
-            hull.odds, ClampOdds(LeadingInteger(OddsField(hull.oddsId).GetText(kOddsReadChars))));
+        theSettings.SetHullPercent(hull.odds, OddsToStore(hull.oddsId));
     }
-    theSettings.SetHullPercent(
-        ODDS_MONSTER,
-        ClampOdds(LeadingInteger(OddsField(IDC_ODDS_MONSTER).GetText(kOddsReadChars))));
+    theSettings.SetHullPercent(ODDS_MONSTER, OddsToStore(IDC_ODDS_MONSTER));
 
     theSettings.SetEra(CheckedEra());
     theSettings.SetUiType(m_aiLevel);

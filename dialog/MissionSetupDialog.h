@@ -85,4 +85,5 @@ private:
     void CheckEra(int era);
     int CheckedEra() const;
     void StoreControlsInSettings();
+    int OddsToStore(int fieldId);
 };

@@ -18,6 +18,18 @@ constexpr float kPage = 0.1f;
 constexpr float kDefaultMultiplier = 1.1f;
 constexpr int kDefaultSliderPosition = 10;
 
+// A step toward one end stops at that end only: a loaded value beyond the
+// other end is left to come back step by step.
+float StepDown(float m, float step) {
+    m = m - step;
+    return m < kLowest ? kLowest : m;
+}
+
+float StepUp(float m, float step) {
+    m = m + step;
+    return m > kHighest ? kHighest : m;
+}
+
 } // namespace
 
 void MissionSetupDialog::OnDifficultyScroll(UINT code, int position, HWND) {
@@ -26,24 +38,16 @@ void MissionSetupDialog::OnDifficultyScroll(UINT code, int position, HWND) {
     float& m = m_multiplier;
     switch (code) {
     case TB_LINEUP:
-        m = m - kLine;
-        if (m < kLowest)
-            m = kLowest;
+        m = StepDown(m, kLine);
         break;
     case TB_LINEDOWN:
-        m = m + kLine;
-        if (m > kHighest)
-            m = kHighest;
+        m = StepUp(m, kLine);
         break;
     case TB_PAGEUP:
-        m = m - kPage;
-        if (m < kLowest)
-            m = kLowest;
+        m = StepDown(m, kPage);
         break;
     case TB_PAGEDOWN:
-        m = m + kPage;
-        if (m > kHighest)
-            m = kHighest;
+        m = StepUp(m, kPage);
         break;
     case TB_THUMBPOSITION:
     case TB_THUMBTRACK:
