@@ -8,6 +8,7 @@ install_packages $BASE_PACKAGES
 pick_arch
 say "Building for $KESTRUNE_ARCH Windows"
 configure_and_build
+build_shipped_program
 trap stop_wine EXIT
 start_wine
 cd "$BUILD_DIR/$KESTRUNE_ARCH"
