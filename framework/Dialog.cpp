@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -38,6 +39,32 @@ bool AnswersDirectly(UINT message) {
     default:
         return false;
     }
+}
+
+// A dialog whose template asks for no placement of its own opens centred: on
+// its owner when it has a visible one, otherwise in the work area of its
+// screen; either way it stays inside that work area.
+void CenterDialog(HWND dialog) {
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    if (style & (DS_ABSALIGN | DS_CENTER | DS_CENTERMOUSE))
+        return;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT area = work;
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &area);
+    RECT box;
+    GetWindowRect(dialog, &box);
+    const LONG width = box.right - box.left;
+    const LONG height = box.bottom - box.top;
+    LONG x = area.left + (area.right - area.left - width) / 2;
+    LONG y = area.top + (area.bottom - area.top - height) / 2;
+    x = std::max(work.left, std::min(x, work.right - width));
+    y = std::max(work.top, std::min(y, work.bottom - height));
+    SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -189,8 +216,10 @@ bool Dialog::Route(const Message& message, INT_PTR& answer) {
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const Message m = {message, wParam, lParam};
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        CenterDialog(m_hwnd);
         return InitializeDialog() ? TRUE : FALSE;
+    }
     if (IsDroppedDuringTransfer(m))
         return TRUE;
     INT_PTR answer = FALSE;
