@@ -12,15 +12,31 @@ constexpr const char* kScriptsFolder = "Assets\\Scripts\\";
 // Data of up to this many bytes is accepted: 255 characters and a zero, or
 // 256 characters without one.
 constexpr DWORD kDirectoryBytes = 256;
-// The game is 32-bit, so its key lives in the 32-bit view of the registry;
-// a 32-bit build reads that view anyway.
-constexpr REGSAM kKeyAccess = KEY_QUERY_VALUE | KEY_WOW64_32KEY;
+// The game is 32-bit, so its key lives in the 32-bit view of the registry,
+// which a 32-bit build reads anyway. A 64-bit build (for hosts whose Wine runs
+// only 64-bit programs) falls back on its own view when the key is not there,
+// in case the game was registered by a 64-bit tool.
+#ifdef _WIN64
+constexpr REGSAM kViews[] = {KEY_WOW64_32KEY, KEY_WOW64_64KEY};
+#else
+constexpr REGSAM kViews[] = {KEY_WOW64_32KEY};
+#endif
+
+LONG OpenGameKey(HKEY& key) {
+    LONG status = ERROR_FILE_NOT_FOUND;
+    for (REGSAM view : kViews) {
+        status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, KEY_QUERY_VALUE | view, &key);
+        if (status != ERROR_FILE_NOT_FOUND)
+            break;
+    }
+    return status;
+}
 
 } // namespace
 
 bool MissionSettings::FindGameDirectory(std::string& dir) {
     HKEY key = nullptr;
-    LONG status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, kKeyAccess, &key);
+    LONG status = OpenGameKey(key);
     if (status != ERROR_SUCCESS) {
         SetLastError(static_cast<DWORD>(status));
         return false;

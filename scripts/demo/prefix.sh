@@ -15,7 +15,8 @@ kestrune_exe() {
 }
 
 # Whether a prefix holds the game: the game's registry value in the 32-bit
-# view, where its 32-bit installer puts it. The text search first, so that a
+# view, where its 32-bit installer puts it (or, for the 64-bit build, in the
+# 64-bit view). The text search first, so that a
 # prefix without the game is not even started (starting Wine can update it).
 prefix_has_game() {
     local prefix=$1
@@ -26,8 +27,14 @@ prefix_has_game() {
         say "The game's prefix $prefix is 32-bit, which this host's Wine cannot run."
         return 1
     fi
-    WINEPREFIX=$prefix WINEDEBUG=-all "$WINE" reg query "$GAME_KEY" /v Directory /reg:32 \
-        </dev/null >/dev/null 2>&1
+    local view
+    for view in /reg:32 /reg:64; do
+        WINEPREFIX=$prefix WINEDEBUG=-all "$WINE" reg query "$GAME_KEY" /v Directory "$view" \
+            </dev/null >/dev/null 2>&1 && return 0
+        # A 32-bit program sees the 32-bit view only; the 64-bit build looks in both.
+        [ "$KESTRUNE_ARCH" = i686 ] && return 1
+    done
+    return 1
 }
 
 # The demo game's files, as shipped, into the prefix's game directory.

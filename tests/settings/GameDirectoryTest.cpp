@@ -146,10 +146,17 @@ protected:
 TEST_F(RealRegistryView, TheKeyIsReadFromThe32BitView) {
     Write(KEY_WOW64_64KEY, "C:\\Native");
     std::string dir = "none";
+#ifdef _WIN64
+    // A 64-bit build falls back on its own view.
+    EXPECT_TRUE(MissionSettings::FindGameDirectory(dir));
+    EXPECT_EQ(dir, "C:\\Native\\");
+#else
     EXPECT_FALSE(MissionSettings::FindGameDirectory(dir));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(dir, "none");
+#endif
 
+    // Where both views hold the key, the 32-bit one is the game's.
     Write(KEY_WOW64_32KEY, "C:\\Game32");
     EXPECT_TRUE(MissionSettings::FindGameDirectory(dir));
     EXPECT_EQ(dir, "C:\\Game32\\");
