@@ -1,7 +1,5 @@
 #include "ProgramRun.h"
 
-#include "support/ScratchGame.h"
-
 namespace {
 
 constexpr char kParentKey[] = "Software\\Quorvex";
@@ -45,44 +43,6 @@ std::string KestruneExe() {
     for (char& c : path)
         c = c == '/' ? '\\' : c;
     return path;
-}
-
-GameFolder::GameFolder(const std::string& scriptsIni, const std::string& mainIni) {
-    static int counter = 0;
-    char temp[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, temp);
-    m_dir = std::string(temp) + "kestrune-program-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
-    CreateDirectoryA(m_dir.c_str(), nullptr);
-    CreateDirectoryA((m_dir + "\\Assets").c_str(), nullptr);
-    CreateDirectoryA((m_dir + "\\Assets\\Scripts").c_str(), nullptr);
-    ScratchGame::WriteFile(m_dir + "\\Assets\\Scripts\\scripts.ini", scriptsIni);
-    ScratchGame::WriteFile(m_dir + "\\drakmoor.ini", mainIni);
-}
-
-GameFolder::~GameFolder() {
-    DeleteFileA((m_dir + "\\Assets\\Scripts\\scripts.ini").c_str());
-    DeleteFileA((m_dir + "\\drakmoor.ini").c_str());
-    for (const std::string& file : m_files)
-        DeleteFileA(file.c_str());
-    RemoveDirectoryA((m_dir + "\\Assets\\Scripts").c_str());
-    RemoveDirectoryA((m_dir + "\\Assets").c_str());
-    RemoveDirectoryA(m_dir.c_str());
-}
-
-std::string GameFolder::ScriptsIni() const {
-    return ScratchGame::ReadFile(m_dir + "\\Assets\\Scripts\\scripts.ini");
-}
-
-std::string GameFolder::MainIni() const {
-    return ScratchGame::ReadFile(m_dir + "\\drakmoor.ini");
-}
-
-std::string GameFolder::CopyIn(const std::string& file, const std::string& name) {
-    std::string copy = m_dir + "\\" + name;
-    CopyFileA(file.c_str(), copy.c_str(), FALSE);
-    m_files.push_back(copy);
-    return copy;
 }
 
 GameRegistration::GameRegistration()

@@ -11,25 +11,6 @@
 // The Windows path of the built Kestrune.exe.
 std::string KestruneExe();
 
-// A game directory of the test's own with the two settings files.
-class GameFolder {
-public:
-    GameFolder(const std::string& scriptsIni, const std::string& mainIni);
-    ~GameFolder();
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
-
-    const std::string& Directory() const { return m_dir; } // without a trailing backslash
-    std::string ScriptsIni() const;
-    std::string MainIni() const;
-    // A copy of a file under another name in the folder, removed with it.
-    std::string CopyIn(const std::string& file, const std::string& name);
-
-private:
-    std::string m_dir;
-    std::vector<std::string> m_files;
-};
-
 // The game's registry value, in the 32-bit view where its installer puts it,
 // set or removed for the test; whatever was there before is put back.
 class GameRegistration {

@@ -4,6 +4,7 @@
 
 #include "ProgramRun.h"
 #include "WindowText.h"
+#include "support/GameFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -59,9 +60,9 @@ TEST(Program, EndsWithExitCodeZeroWhateverClosesTheDialog) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.closer);
-        GameFolder game(kScriptsIni, kMainIni);
+        GameFiles game(kScriptsIni, kMainIni);
         GameRegistration registration;
-        registration.Register(game.Directory());
+        registration.Register(game.InstalledPath());
 
         ProgramRun run(KestruneExe());
         ASSERT_TRUE(run.Started()) << KestruneExe();
@@ -76,17 +77,17 @@ TEST(Program, EndsWithExitCodeZeroWhateverClosesTheDialog) {
         ASSERT_TRUE(run.WaitForExit(code)) << "the process did not end";
         EXPECT_EQ(code, 0u);
         if (c.saves) {
-            EXPECT_NE(game.ScriptsIni(), kScriptsIni);
-            EXPECT_NE(game.MainIni(), kMainIni);
+            EXPECT_NE(game.ReadScriptsIni(), kScriptsIni);
+            EXPECT_NE(game.ReadMainIni(), kMainIni);
         } else {
-            EXPECT_EQ(game.ScriptsIni(), kScriptsIni);
-            EXPECT_EQ(game.MainIni(), kMainIni);
+            EXPECT_EQ(game.ReadScriptsIni(), kScriptsIni);
+            EXPECT_EQ(game.ReadMainIni(), kMainIni);
         }
     }
 }
 
 TEST(Program, MessageBoxesCarryTheProgramsFileName) {
-    GameFolder folder(kScriptsIni, kMainIni);
+    GameFiles folder(kScriptsIni, kMainIni);
     GameRegistration registration;
     registration.Unregister(); // so that start-up reports that it cannot read
     const struct {

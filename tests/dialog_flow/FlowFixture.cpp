@@ -96,7 +96,7 @@ std::vector<int> FlowTest::CheckedEraButtons() const {
 }
 
 UnwritableFile::UnwritableFile(const std::string& path, Way way)
-    : m_path(path), m_text(ScratchGame::ReadFile(path)), m_way(way) {
+    : m_path(path), m_text(ReadFileBytes(path)), m_way(way) {
     if (way == Folder) {
         DeleteFileA(path.c_str());
         CreateDirectoryA(path.c_str(), nullptr);
@@ -112,7 +112,7 @@ void UnwritableFile::Release() {
     m_released = true;
     if (m_way == Folder) {
         RemoveDirectoryA(m_path.c_str());
-        ScratchGame::WriteFile(m_path, m_text);
+        WriteFileBytes(m_path, m_text);
     } else if (m_handle != INVALID_HANDLE_VALUE) {
         CloseHandle(m_handle);
     }

@@ -3,7 +3,7 @@
 #include "settings/ProfileFile.h"
 
 #include "RecordTesting.h"
-#include "support/Sandbox.h"
+#include "support/GameFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -32,20 +32,16 @@ const std::string kDefaultMain = "[UI]\r\nUIType=0\r\n";
 // trailing backslash.
 class SettingsFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        registry.SetDirectoryText(game.Path().substr(0, game.Path().size() - 1));
-        MakeFolder(game.Path() + "Assets");
-        MakeFolder(ScriptsFolder());
-    }
+    void SetUp() override { registry.SetDirectoryText(game.InstalledPath()); }
 
-    std::string ScriptsFolder() const { return game.Path() + "Assets\\Scripts\\"; }
-    std::string Scripts() const { return ScriptsFolder() + "scripts.ini"; }
-    std::string Main() const { return game.Path() + "drakmoor.ini"; }
+    std::string ScriptsFolder() const { return game.ScriptsFolder(); }
+    std::string Scripts() const { return game.ScriptsIniPath(); }
+    std::string Main() const { return game.MainIniPath(); }
     std::string Key(const char* key) const {
         return ReadProfileValue(Scripts(), "Mul_Vorlane", key);
     }
 
-    TempFolder game;
+    GameFiles game{nullptr, nullptr};
     RegistrySandbox registry;
 };
 
@@ -57,7 +53,7 @@ TEST_F(SettingsFiles, MissingKeysLoadTheDefaultsWhichSaveAsTheirTexts) {
     EXPECT_EQ(ReadFileBytes(Scripts()), kDefaultScripts);
     EXPECT_EQ(ReadFileBytes(Main()), kDefaultMain);
     EXPECT_EQ(ListFolder(ScriptsFolder()), "scripts.ini");
-    EXPECT_EQ(ListFolder(game.Path()), "Assets drakmoor.ini");
+    EXPECT_EQ(ListFolder(game.Directory()), "Assets drakmoor.ini");
 
     MissionSettings again = Sentinel();
     ASSERT_TRUE(again.Load());
@@ -398,7 +394,7 @@ TEST_F(SettingsFiles, UnwritableMainFileFailsSaveAfterAllScriptsKeysButModSuppor
         WriteFileBytes(Main(), "[UI]\r\nUIType=1\r\n");
         c.prepare(Main());
         const std::string mainBefore = ReadFileBytes(Main());
-        const std::string listed = ListFolder(game.Path());
+        const std::string listed = ListFolder(game.Directory());
         MissionSettings s = Defaults();
         s.hullPercent[ODDS_RESERVED] = 5;
         s.uiType = 2;
@@ -419,7 +415,7 @@ TEST_F(SettingsFiles, UnwritableMainFileFailsSaveAfterAllScriptsKeysButModSuppor
                                             "hullpercentC=657950\r\n"
                                             "era=4\r\n");
         EXPECT_EQ(ReadFileBytes(Main()), mainBefore);
-        EXPECT_EQ(ListFolder(game.Path()), listed);
+        EXPECT_EQ(ListFolder(game.Directory()), listed);
         EXPECT_EQ(ListFolder(ScriptsFolder()), "scripts.ini");
         SetFileAttributesA(Main().c_str(), FILE_ATTRIBUTE_NORMAL);
         RemoveDirectoryA((Main() + kNewFileSuffix).c_str());
@@ -439,7 +435,7 @@ TEST_F(SettingsFiles, MainFileHeldOpenFailsSaveAndStaysWhole) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
     CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(Main()), "[UI]\r\nUIType=1\r\n");
-    EXPECT_EQ(ListFolder(game.Path()), "Assets drakmoor.ini");
+    EXPECT_EQ(ListFolder(game.Directory()), "Assets drakmoor.ini");
     EXPECT_EQ(Key("era"), "4");
     EXPECT_EQ(Key("ModSupport"), "");
 }
