@@ -1,7 +1,5 @@
 #include "framework/Application.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 namespace {
@@ -76,10 +74,6 @@ Application::Application() = default;
 Application::~Application() = default;
 
 int Application::Run() {
-    // The look of the controls comes from the platform's own styling, which
-    // the manifest asks for; the common controls must be registered for it.
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
     if (InitializeApplication()) {
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {

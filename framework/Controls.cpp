@@ -27,10 +27,14 @@ void Control::Detach() {
     m_hwnd = nullptr;
 }
 
-std::string Control::GetText(int maxChars) const {
+std::string WindowText(HWND window, int maxChars) {
     std::vector<char> buffer(static_cast<size_t>(maxChars) + 1, '\0');
-    int length = GetWindowTextA(m_hwnd, buffer.data(), maxChars + 1);
+    int length = GetWindowTextA(window, buffer.data(), maxChars + 1);
     return std::string(buffer.data(), length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string Control::GetText(int maxChars) const {
+    return WindowText(m_hwnd, maxChars);
 }
 
 LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

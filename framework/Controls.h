@@ -6,6 +6,9 @@
 
 #include <string>
 
+// At most maxChars characters of a window's text.
+std::string WindowText(HWND window, int maxChars);
+
 // A control object that can be attached to a dialog's control. Attaching
 // subclasses the control, so the object sees the control's messages first.
 class Control {

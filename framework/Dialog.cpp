@@ -1,17 +1,18 @@
 #include "framework/Dialog.h"
 
 #include "framework/Application.h"
+#include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/TemplateItems.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
-// The trackbar's window class lives in the common-controls library.
+// The trackbar's window class, and the look of every control (the platform's
+// own styling, which the manifest asks for), come from the common controls.
 void RegisterCommonControls() {
     static const bool registered = [] {
         INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
@@ -167,9 +168,7 @@ void Dialog::SetItemText(int id, const std::string& text) const {
 }
 
 std::string Dialog::GetItemText(int id, int maxChars) const {
-    std::vector<char> buffer(static_cast<size_t>(maxChars) + 1, '\0');
-    UINT length = GetDlgItemTextA(m_hwnd, id, buffer.data(), maxChars + 1);
-    return std::string(buffer.data(), length);
+    return WindowText(Item(id), maxChars);
 }
 
 void Dialog::CheckRadio(int first, int last, int checked) const {
